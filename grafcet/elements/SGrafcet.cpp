@@ -2,26 +2,32 @@
 
 #include <cstdlib>
 
-SGrafcet::SGrafcet() : type(AUCUN), modif(0), x(0), y(0), rect(), liaison(0), erreur(0) {}
+SGrafcet::SGrafcet() : type(AUCUN), modif(0), x(0), y(0), rect(), liaison(0), erreur(0)
+{
+    ++vivants;
+}
 
 SGrafcet::SGrafcet(short t, short px, short py, int left, int right, int bottom)
     : type(t), modif(0), x(px), y(py), rect(left, py, right, bottom), liaison(0), erreur(0)
 {
+    ++vivants;
 }
 
 SGrafcet::SGrafcet(short t, TPoint ancre, const TRect& r)
     : type(t), modif(0), x(static_cast<short>(ancre.x)), y(static_cast<short>(ancre.y)),
       rect(r.left, static_cast<short>(ancre.y), r.right, r.bottom), liaison(0), erreur(0)
 {
+    ++vivants;
 }
 
 SGrafcet::SGrafcet(const SGrafcet* autre)
     : type(autre->type), modif(0), x(autre->x), y(autre->y), rect(autre->rect), liaison(0),
       erreur(0)
 {
+    ++vivants;
 }
 
-SGrafcet::~SGrafcet() = default;
+SGrafcet::~SGrafcet() { --vivants; }
 
 void SGrafcet::Dessine(TDC&) {}
 

@@ -8,22 +8,20 @@
 class TDC;
 
 // Element type codes, as stored in the diagram file and carried by the palette tools.
-enum TypeSymbole : short {
-    AUCUN = -1,
-    ETAPE_INITIALE = 0,
-    ETAPE = 1,
-    TRANSITION = 2,
-    DIV_OU = 3,
-    CONV_OU = 4,
-    DIV_ET = 5,
-    CONV_ET = 6,
-    RETOUR = 7,
-    MACRO = 8,
-    MACRO_E = 9,
-    MACRO_F = 10,
-    COMMENTAIRE = 19,
-    ACTION = 20,
-};
+inline constexpr short AUCUN = -1;
+inline constexpr short ETAPE_INITIALE = 0;
+inline constexpr short ETAPE = 1;
+inline constexpr short TRANSITION = 2;
+inline constexpr short DIV_OU = 3;
+inline constexpr short CONV_OU = 4;
+inline constexpr short DIV_ET = 5;
+inline constexpr short CONV_ET = 6;
+inline constexpr short RETOUR = 7;
+inline constexpr short MACRO = 8;
+inline constexpr short MACRO_E = 9;
+inline constexpr short MACRO_F = 10;
+inline constexpr short COMMENTAIRE = 19;
+inline constexpr short ACTION = 20;
 
 // Common base of every diagram element. An element follows another in a
 // chain when its anchor equals the other's attach point (x, bottom): there
@@ -71,6 +69,10 @@ public:
     SGrafcet(const SGrafcet&) = delete;
     SGrafcet& operator=(const SGrafcet&) = delete;
 
+    // Elements alive in the process: lets the tests prove that no chain
+    // edit leaks an element or destroys one twice.
+    static long NbVivants() { return vivants; }
+
 protected:
     // Anchor form: the rectangle starts as (left, y, right, bottom).
     SGrafcet(short type, short x, short y, int left, int right, int bottom);
@@ -89,6 +91,9 @@ protected:
     TRect rect;
     short liaison;
     short erreur;
+
+private:
+    static inline long vivants = 0;
 };
 
 // Little-endian writers shared by the element records.

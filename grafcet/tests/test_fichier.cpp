@@ -44,14 +44,6 @@ bool Lit(const Octets& octets, Grafcet& g)
     return complet;
 }
 
-template <class T, class... Args>
-T* Ajoute(Grafcet& g, Args&&... args)
-{
-    auto s = std::make_unique<T>(std::forward<Args>(args)...);
-    T* brut = s.get();
-    g.AjouteSymbole(std::move(s));
-    return brut;
-}
 
 std::string TexteDe(SGrafcet& s)
 {
@@ -63,22 +55,22 @@ std::string TexteDe(SGrafcet& s)
 // A diagram holding every element type, texts with the equation codes.
 void RemplitToutesSortes(Grafcet& g)
 {
-    Ajoute<Etape>(g, 0, 100, 40)->MNumero(1);
-    Ajoute<Action>(g, 114, 50)->MString("{a}\xAD" "b|X|");
-    Ajoute<Transition>(g, 100, 74)->MString("\xAF" "a.b+\xAE" "c");
-    Ajoute<Etape>(g, 1, 100, 86)->MNumero(-20);
-    Ajoute<Transition>(g, 100, 120);
-    auto* div = Ajoute<DivOu>(g, 100, 132);
+    g.Place<Etape>(0, 100, 40)->MNumero(1);
+    g.Place<Action>(114, 50)->MString("{a}\xAD" "b|X|");
+    g.Place<Transition>(100, 74)->MString("\xAF" "a.b+\xAE" "c");
+    g.Place<Etape>(1, 100, 86)->MNumero(-20);
+    g.Place<Transition>(100, 120);
+    auto* div = g.Place<DivOu>(100, 132);
     div->ALiaison(TPoint(180, 132));
-    auto* et = Ajoute<DivEt>(g, 100, 150);
+    auto* et = g.Place<DivEt>(100, 150);
     et->ALiaison(TPoint(200, 150));
-    Ajoute<ConvOu>(g, 100, 170);
-    Ajoute<ConvEt>(g, 100, 190)->ALiaison(TPoint(220, 190));
-    Ajoute<Retour>(g, TPoint(100, 400), TPoint(60, 0), TPoint(100, 40));
-    Ajoute<Macro>(g, 300, 40)->MNumero(3);
-    Ajoute<MacroE>(g, 400, 40)->MNumero(3);
-    Ajoute<MacroF>(g, 400, 200)->MNumero(3);
-    Ajoute<CText>(g, 10, 500)->MString("Ligne 1\nLigne 2 | {x} \\ é");
+    g.Place<ConvOu>(100, 170);
+    g.Place<ConvEt>(100, 190)->ALiaison(TPoint(220, 190));
+    g.Place<Retour>(TPoint(100, 400), TPoint(60, 0), TPoint(100, 40));
+    g.Place<Macro>(300, 40)->MNumero(3);
+    g.Place<MacroE>(400, 40)->MNumero(3);
+    g.Place<MacroF>(400, 200)->MNumero(3);
+    g.Place<CText>(10, 500)->MString("Ligne 1\nLigne 2 | {x} \\ é");
 }
 
 TEST(DiagramFile, EmptyDiagramIsTwoZeroBytes)
@@ -93,8 +85,8 @@ TEST(DiagramFile, EmptyDiagramIsTwoZeroBytes)
 TEST(DiagramFile, InitialStepWithItsActionBlockIsTheWorkedExample)
 {
     Grafcet g;
-    Ajoute<Etape>(g, 0, 100, 40);
-    Ajoute<Action>(g, 114, 50);
+    g.Place<Etape>(0, 100, 40);
+    g.Place<Action>(114, 50);
     const Octets attendu = {0x02, 0x00,
                             0x64, 0x00, 0x28, 0x00, 0x5A, 0x00, 0x6E, 0x00, 0x4A, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00,
                             0x72, 0x00, 0x32, 0x00, 0x6E, 0x00, 0x95, 0x00, 0x46, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00};
@@ -129,7 +121,7 @@ TEST(DiagramFile, EveryElementTypeRoundTripsByteForByte)
 TEST(DiagramFile, AndDivergenceRecordKeepsRectangleAndLinkCount)
 {
     Grafcet g;
-    Ajoute<DivEt>(g, TPoint(100, 200), TRect(98, 200, 182, 202), 3);
+    g.Place<DivEt>(TPoint(100, 200), TRect(98, 200, 182, 202), 3);
     const Octets attendu = {0x01, 0x00, 0x64, 0x00, 0xC8, 0x00, 0x62, 0x00, 0xB6, 0x00,
                             0xCA, 0x00, 0x03, 0x00, 0x05};
     EXPECT_EQ(Ecrit(g), attendu);
@@ -142,10 +134,10 @@ TEST(DiagramFile, AndDivergenceRecordKeepsRectangleAndLinkCount)
 TEST(DiagramFile, TextRulesOnTheWayBack)
 {
     Grafcet g;
-    Ajoute<Transition>(g, 0, 0)->MString(""); // cleared receptivity
-    Ajoute<CText>(g, 0, 50);                  // comment never written
-    Ajoute<Action>(g, 0, 100)->MString("");
-    Ajoute<CText>(g, 0, 150)->MString(std::string("av\0ap", 5));
+    g.Place<Transition>(0, 0)->MString(""); // cleared receptivity
+    g.Place<CText>(0, 50);                  // comment never written
+    g.Place<Action>(0, 100)->MString("");
+    g.Place<CText>(0, 150)->MString(std::string("av\0ap", 5));
     const Octets octets = Ecrit(g);
     EXPECT_EQ(octets[0], 3); // the empty comment is not counted
 
@@ -177,10 +169,10 @@ TEST(DiagramFile, UnknownTypeCodesAreSkipped)
 TEST(DiagramFile, ReadingAppendsAfterExistingElements)
 {
     Grafcet source;
-    Ajoute<Transition>(source, 5, 5);
+    source.Place<Transition>(5, 5);
     const Octets octets = Ecrit(source);
     Grafcet g;
-    Ajoute<Etape>(g, 0, 100, 40);
+    g.Place<Etape>(0, 100, 40);
     ASSERT_TRUE(Lit(octets, g));
     ASSERT_EQ(g.Symboles().size(), 2u);
     EXPECT_EQ(g.Symboles()[0]->LType(), ETAPE_INITIALE);
@@ -267,14 +259,14 @@ TEST(DiagramFile, CountLargerThanRecordsPresent)
 TEST(DiagramFile, TextTooLongForTheFormatIsRefusedNotCut)
 {
     Grafcet g;
-    Ajoute<Etape>(g, 0, 0, 0);
-    Ajoute<CText>(g, 0, 0)->MString(std::string(32768, 'x'));
+    g.Place<Etape>(0, 0, 0);
+    g.Place<CText>(0, 0)->MString(std::string(32768, 'x'));
     bool ok = true;
     EXPECT_TRUE(Ecrit(g, &ok).empty());
     EXPECT_FALSE(ok);
 
     Grafcet limite;
-    Ajoute<CText>(limite, 0, 0)->MString(std::string(32767, 'x'));
+    limite.Place<CText>(0, 0)->MString(std::string(32767, 'x'));
     const Octets octets = Ecrit(limite, &ok);
     EXPECT_TRUE(ok);
     Grafcet relu;
@@ -312,7 +304,7 @@ TEST_F(EcritureSureTest, ReplacesTheTargetWhole)
     const auto cible = dossier / "a.gra";
     std::ofstream(cible) << "ancien contenu bien plus long";
     Grafcet g;
-    Ajoute<Etape>(g, 0, 100, 40);
+    g.Place<Etape>(0, 100, 40);
     std::string erreur;
     ASSERT_TRUE(EcritureSure(cible.string(), [&g](FILE* f) { return g.EFichier(f); }, &erreur))
         << erreur;
@@ -325,7 +317,7 @@ TEST_F(EcritureSureTest, RefusedContentLeavesTheOldFileAndNoTemporary)
     const auto cible = dossier / "a.gra";
     std::ofstream(cible) << "ancien";
     Grafcet g;
-    Ajoute<CText>(g, 0, 0)->MString(std::string(40000, 'x'));
+    g.Place<CText>(0, 0)->MString(std::string(40000, 'x'));
     std::string erreur;
     EXPECT_FALSE(EcritureSure(cible.string(), [&g](FILE* f) { return g.EFichier(f); }, &erreur));
     EXPECT_NE(erreur.find("a.gra"), std::string::npos);
