@@ -492,3 +492,57 @@ TEST(LXmax, RightmostBranchColumnAtALevel)
 }
 
 } // namespace
+
+namespace {
+
+TEST(AjouteDiv, BranchesStartWithTheRightElement)
+{
+    struct Cas {
+        const char* nom;
+        short type, typeDiv;
+        std::vector<short> ajoutes;
+    };
+    const Cas cas[] = {
+        {"OR branch with the step tool starts with a transition", ETAPE, DIV_OU,
+         {TRANSITION, ETAPE, ACTION}},
+        {"OR branch with the transition tool", TRANSITION, DIV_OU, {TRANSITION}},
+        {"AND branch with the transition tool starts with a step", TRANSITION, DIV_ET,
+         {ETAPE, ACTION, TRANSITION}},
+        {"AND branch with the step tool", ETAPE, DIV_ET, {ETAPE, ACTION}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Grafcet g;
+        SGrafcet* barre = c.typeDiv == DIV_OU ? static_cast<SGrafcet*>(g.Place<DivOu>(100, 100))
+                                              : static_cast<SGrafcet*>(g.Place<DivEt>(100, 100));
+        const TPoint branche(170, barre->LRect().bottom);
+        g.AjouteDiv(c.type, c.typeDiv, branche, TPoint(100, 100));
+        EXPECT_EQ(barre->LNbLiaison(), 1);
+        EXPECT_EQ(barre->LRect().right, c.typeDiv == DIV_ET ? 172 : 170);
+        ASSERT_EQ(g.Symboles().size(), c.ajoutes.size() + 1);
+        for (std::size_t i = 0; i < c.ajoutes.size(); ++i)
+            EXPECT_EQ(g.Symboles()[i + 1]->LType(), c.ajoutes[i]);
+        EXPECT_EQ(g.Symboles()[1]->LAncre(), branche);
+    }
+}
+
+TEST(Insere, ADivergenceInsertedInAChainCountsItAsItsFirstBranch)
+{
+    Grafcet g;
+    TPoint p(100, 40);
+    g.Ajoute(ETAPE, p, AUCUN);
+    p = TPoint(100, 74);
+    g.Ajoute(ETAPE, p, ETAPE); // T 74..86, step 86..120
+    p = TPoint(100, 120);
+    g.Ajoute(TRANSITION, p, ETAPE); // T 120..132
+    p = TPoint(100, 120);
+    g.Insere(DIV_OU, p, ETAPE, p);
+    const SGrafcet* div = g.LSymb(TPoint(100, 122));
+    ASSERT_TRUE(div);
+    ASSERT_EQ(div->LType(), DIV_OU);
+    EXPECT_EQ(div->LRect(), TRect(100, 120, 140, 123));
+    EXPECT_EQ(div->LNbLiaison(), 1);
+    EXPECT_EQ(g.LType(TPoint(100, 123)), TRANSITION); // the chain moved down by the bar
+}
+
+} // namespace
