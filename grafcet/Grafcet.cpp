@@ -2,7 +2,7 @@
 
 #include "elements/Elements.h"
 
-Grafcet::Grafcet() : equation(0), nbAjout(0), nbEfface(0), nbErreurStruct(0), carte(0)
+Grafcet::Grafcet() : drapeauEquation(0), nbAjout(0), nbEfface(0), nbErreurStruct(0), carte(0)
 {
     symboles.reserve(11);
     effaces.reserve(11);

@@ -9,6 +9,8 @@
 #include "variables/ListV.h"
 
 class TDC;
+class POpera;
+class Action;
 
 // The diagram container: it owns every element of one diagram, in the order
 // in which they were appended. That order decides which element answers a
@@ -110,6 +112,21 @@ public:
     void Liaison(short type, TPoint p);
     short LXmax(short x, short limite, short exclu, short niveau) const;
 
+    // ---- code generation ----
+
+    void SetPop(char carte, const char* nom);
+    void InitVI(POpera* pop);
+    bool GGraf(std::string& out);
+    bool GRecept(std::string& out, POpera* pop);
+    bool GAction(std::string& out, POpera* pop);
+    void GConf(std::string& out);
+    bool ERecept(TPoint p, std::string& out);
+    bool EEquation(std::string& out, std::string equation, POpera* pop);
+    // The error labels of the last generation, in the order they were found.
+    const std::vector<std::string>& LErLab() const { return erreurs; }
+    char LCarte() const { return static_cast<char>(carte); }
+    const std::string& LNomPop() const { return nomPop; }
+
     // ---- read access for the generator, the renderers and the tools ----
 
     // The element list and the last deletion, in list order.
@@ -139,11 +156,17 @@ private:
     void DemarqueSuite(SGrafcet& convergence);
     // Chain marking; `absorbe` lets a stretched element take the move in.
     void MarqueChaine(TPoint p, short x0, short& dy, bool absorbe);
+    // Code generation helpers.
+    bool Successeurs(SGrafcet& e, std::string& out);
+    void CompileActions(Action& bloc, std::string& out, std::string& conditions, int& compteur,
+                        POpera* pop, bool& ok);
+    short RangDe(const SGrafcet* e, short type) const;
+    std::vector<TPoint> Branches(bool divergence, TPoint p, short n);
 
     std::vector<std::string> erreurs;
     ListV variables;
     ListeSymboles symboles;
-    unsigned char equation;
+    unsigned char drapeauEquation;
     short nbAjout;
     ListeSymboles effaces;
     short nbEfface;

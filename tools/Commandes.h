@@ -9,6 +9,7 @@ class Grafcet;
 enum Statut : int {
     STATUT_OK = 0,
     STATUT_USAGE = 1,
+    STATUT_ECHEC = 1, // generation failed (the text is still written)
     STATUT_ILLISIBLE = 2,
     STATUT_INCOMPLET = 3,
     STATUT_ECRITURE = 4,
@@ -20,3 +21,4 @@ int LitDiagramme(const std::string& chemin, Grafcet& g);
 
 int CommandeDump(const std::vector<std::string>& args);
 int CommandeCopy(const std::vector<std::string>& args);
+int CommandeGenerate(const std::vector<std::string>& args);

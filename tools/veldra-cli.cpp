@@ -13,7 +13,8 @@ namespace {
 
 const char* const USAGE =
     "usage : veldra-cli dump FICHIER.gra\n"
-    "        veldra-cli copy ENTREE.gra SORTIE.gra\n";
+    "        veldra-cli copy ENTREE.gra SORTIE.gra\n"
+    "        veldra-cli generate [--data DOSSIER] [--card N] [--pop NOM] [-o FICHIER] FICHIER.gra\n";
 
 } // namespace
 
@@ -57,6 +58,8 @@ int main(int argc, char** argv)
         return CommandeDump(args);
     if (commande == "copy")
         return CommandeCopy(args);
+    if (commande == "generate")
+        return CommandeGenerate(args);
     std::cerr << "veldra-cli: commande inconnue « " << commande << " »\n" << USAGE;
     return STATUT_USAGE;
 }
