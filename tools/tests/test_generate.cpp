@@ -221,8 +221,9 @@ TEST(GenerateArguments, UnusableArgumentsAndFilesAreRefusedInOneLine)
         EXPECT_EQ(WEXITSTATUS(brut), c.statut);
         const std::string err = LitTexte(d / "err");
         EXPECT_NE(err.find(c.message), std::string::npos) << err;
-        if (c.statut == 2)
+        if (c.statut == 2) {
             EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        }
     }
 }
 
