@@ -227,4 +227,22 @@ TEST(GenerateArguments, UnusableArgumentsAndFilesAreRefusedInOneLine)
     }
 }
 
+TEST(GenerateArguments, DataCardAndPartComeFromTheSettings)
+{
+    Dossier d("veldra-generate-reglages");
+    EcritDonnees(d);
+    Grafcet g;
+    Cycle(g, "dcy.c4", "v>=20", "AV|");
+    const std::string gra = (d / "chart.gra").string();
+    ASSERT_TRUE(EcritureSure(gra, [&g](FILE* f) { return g.EFichier(f); }));
+    std::ofstream(d / "veldra.ini") << "[SOFTWARE\\NORIM\\VELDRA]\nPATH=" << d.Prefixe()
+                                    << "\n[SOFTWARE\\NORIM\\VELDRA\\CIBLE]\nCARTE=2\nP_OPERA=Banc\n";
+    const std::string commande = "VELDRA_SETTINGS=" + (d / "veldra.ini").string() + " "
+                                 + VELDRA_CLI + " generate " + gra + " >" + (d / "out").string()
+                                 + " 2>/dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system(commande.c_str())), 0);
+    const std::string texte = LitTexte(d / "out");
+    EXPECT_NE(texte.find("C1198Z\n"), std::string::npos) << texte; // the ORBAN configuration
+}
+
 } // namespace
