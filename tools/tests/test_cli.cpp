@@ -158,6 +158,15 @@ TEST_F(Cli, CopyIntoMissingDirectoryFailsAndSaysWhy)
     EXPECT_NE(r.erreurs.find("introuvable"), std::string::npos) << r.erreurs;
 }
 
+TEST_F(Cli, BundledExampleGeneratesWithTheFactoryCarriage)
+{
+    const Resultat r = Lance({"generate", "--data", VELDRA_DONNEES, "--card", "0", "--pop", "Chariot",
+                              std::string(VELDRA_DATA) + "/examples/aller-retour.gra"});
+    EXPECT_EQ(r.statut, 0) << r.erreurs;
+    EXPECT_EQ(r.sortie, Lire(fs::path(VELDRA_GOLDEN) / "aller-retour.prog"));
+    EXPECT_EQ(r.erreurs, "Grafcet : Généré\nAction: Généré\nRéceptivité: Généré\n");
+}
+
 TEST_F(Cli, WrongUsageShowsUsage)
 {
     for (const auto& args : {std::vector<std::string>{}, std::vector<std::string>{"dump"},
