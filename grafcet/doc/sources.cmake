@@ -1,0 +1,1 @@
+# The diagram document and its minimal document base.
