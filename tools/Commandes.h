@@ -22,3 +22,4 @@ int LitDiagramme(const std::string& chemin, Grafcet& g);
 int CommandeDump(const std::vector<std::string>& args);
 int CommandeCopy(const std::vector<std::string>& args);
 int CommandeGenerate(const std::vector<std::string>& args);
+int CommandeSvg(const std::vector<std::string>& args);

@@ -14,7 +14,8 @@ namespace {
 const char* const USAGE =
     "usage : veldra-cli dump FICHIER.gra\n"
     "        veldra-cli copy ENTREE.gra SORTIE.gra\n"
-    "        veldra-cli generate [--data DOSSIER] [--card N] [--pop NOM] [-o FICHIER] FICHIER.gra\n";
+    "        veldra-cli generate [--data DOSSIER] [--card N] [--pop NOM] [-o FICHIER] FICHIER.gra\n"
+    "        veldra-cli svg [--zoom Z] [-o FICHIER] FICHIER.gra\n";
 
 } // namespace
 
@@ -60,6 +61,8 @@ int main(int argc, char** argv)
         return CommandeCopy(args);
     if (commande == "generate")
         return CommandeGenerate(args);
+    if (commande == "svg")
+        return CommandeSvg(args);
     std::cerr << "veldra-cli: commande inconnue « " << commande << " »\n" << USAGE;
     return STATUT_USAGE;
 }

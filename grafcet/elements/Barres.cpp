@@ -45,7 +45,6 @@ DivOu& DivOu::operator=(const DivOu* autre)
     CopieBarre(this, autre, liaison, autre->liaison);
     return *this;
 }
-void DivOu::Dessine(TDC&) {}
 short DivOu::LLiaison(TPoint& p)
 {
     p = TPoint(liaison == 0 ? rect.left : rect.right, rect.bottom);
@@ -76,7 +75,6 @@ ConvOu& ConvOu::operator=(const ConvOu* autre)
     CopieBarre(this, autre, liaison, autre->liaison);
     return *this;
 }
-void ConvOu::Dessine(TDC&) {}
 short ConvOu::LLiaison(TPoint& p)
 {
     p = TPoint(rect.right, rect.top);
@@ -97,7 +95,6 @@ DivEt& DivEt::operator=(const DivEt* autre)
     CopieBarre(this, autre, liaison, autre->liaison);
     return *this;
 }
-void DivEt::Dessine(TDC&) {}
 short DivEt::LLiaison(TPoint& p)
 {
     p = TPoint(liaison == 0 ? rect.left + 2 : rect.right - 2, rect.bottom);
@@ -121,7 +118,6 @@ ConvEt& ConvEt::operator=(const ConvEt* autre)
     CopieBarre(this, autre, liaison, autre->liaison);
     return *this;
 }
-void ConvEt::Dessine(TDC&) {}
 short ConvEt::LLiaison(TPoint& p)
 {
     p = TPoint(liaison == 0 ? rect.left : rect.right, y);

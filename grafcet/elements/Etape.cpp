@@ -29,7 +29,6 @@ Etape& Etape::operator=(const Etape* autre)
     return *this;
 }
 
-void Etape::Dessine(TDC&) {}
 
 short Etape::LNumero() { return numero; }
 

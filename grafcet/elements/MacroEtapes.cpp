@@ -20,7 +20,6 @@ Macro& Macro::operator=(const Macro* autre)
     }
     return *this;
 }
-void Macro::Dessine(TDC&) {}
 short Macro::LNumero() { return numero; }
 void Macro::MNumero(short n) { numero = n; }
 short Macro::TailleMin() { return HAUTEUR; }
@@ -51,7 +50,6 @@ MacroE& MacroE::operator=(const MacroE* autre)
     }
     return *this;
 }
-void MacroE::Dessine(TDC&) {}
 short MacroE::LNumero() { return numero; }
 void MacroE::MNumero(short n) { numero = n; }
 short MacroE::TailleMin() { return HAUTEUR; }
@@ -82,7 +80,6 @@ MacroF& MacroF::operator=(const MacroF* autre)
     }
     return *this;
 }
-void MacroF::Dessine(TDC&) {}
 short MacroF::LNumero() { return static_cast<short>(numero); }
 void MacroF::MNumero(short n) { numero = n; }
 short MacroF::TailleMin() { return HAUTEUR; }

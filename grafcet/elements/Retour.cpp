@@ -20,7 +20,6 @@ Retour& Retour::operator=(const Retour* autre)
     return *this;
 }
 
-void Retour::Dessine(TDC&) {}
 
 bool Retour::Test(TPoint p)
 {

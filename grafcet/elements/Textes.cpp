@@ -18,7 +18,6 @@ CText& CText::operator=(const CText* autre)
     }
     return *this;
 }
-void CText::Dessine(TDC&) {}
 void CText::LString(std::string& s) { s = texte; }
 void CText::MString(std::string s)
 {
@@ -47,7 +46,6 @@ Action& Action::operator=(const Action* autre)
     }
     return *this;
 }
-void Action::Dessine(TDC&) {}
 void Action::LString(std::string& s) { s = texte; }
 void Action::MString(std::string s)
 {

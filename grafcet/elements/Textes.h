@@ -27,6 +27,9 @@ private:
 // wide per character of the widest part of each item plus 12 per item.
 class Action : public SGrafcet {
 public:
+    // Draws one action condition above the box, in the column at offset c.
+    void AffCond(TDC& dc, const std::string& condition, short c);
+
     Action(short x, short y);
     explicit Action(TPoint ancre);
     Action(TPoint ancre, const TRect& r, const char* texte);

@@ -23,7 +23,6 @@ Transition& Transition::operator=(const Transition* autre)
     return *this;
 }
 
-void Transition::Dessine(TDC&) {}
 
 void Transition::LString(std::string& s) { s = texte; }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ExempleAllerRetour.h"
+#include "ExempleComplet.h"
 #include "Grafcet.h"
 #include "io/EcritureSure.h"
 
@@ -70,6 +71,37 @@ TEST_F(Cli, BundledExampleIsTheChartTheCodeBuilds)
     const fs::path construit = dossier / "construit.gra";
     ASSERT_TRUE(EcritureSure(construit.string(), [&g](FILE* f) { return g.EFichier(f); }));
     EXPECT_EQ(Lire(construit), Lire(fs::path(VELDRA_DATA) / "examples/aller-retour.gra"));
+}
+
+TEST_F(Cli, BundledCompleteExampleIsTheChartTheCodeBuilds)
+{
+    Grafcet g;
+    ConstruitExempleComplet(g);
+    const fs::path construit = dossier / "complet.gra";
+    ASSERT_TRUE(EcritureSure(construit.string(), [&g](FILE* f) { return g.EFichier(f); }));
+    EXPECT_EQ(Lire(construit), Lire(fs::path(VELDRA_DATA) / "examples/complet.gra"));
+}
+
+TEST_F(Cli, CompleteExampleGeneratesWithTheFactorySimulation)
+{
+    const Resultat r = Lance({"generate", "--data", VELDRA_DONNEES, "--card", "0", "--pop",
+                              "Simulation", std::string(VELDRA_DATA) + "/examples/complet.gra"});
+    EXPECT_EQ(r.statut, 0) << r.erreurs;
+    EXPECT_EQ(r.sortie, Lire(fs::path(VELDRA_GOLDEN) / "complet.prog"));
+}
+
+// The picture of the complete example, drawn by the element drawing through
+// the SVG surface; docs/exemple-complet.png is made from it.
+TEST_F(Cli, SvgOfTheCompleteExampleMatchesItsGoldenPicture)
+{
+    const Resultat r = Lance({"svg", std::string(VELDRA_DATA) + "/examples/complet.gra"});
+    EXPECT_EQ(r.statut, 0) << r.erreurs;
+    EXPECT_EQ(r.sortie, Lire(fs::path(VELDRA_GOLDEN) / "complet.svg"));
+    const Resultat z1 = Lance({"svg", "--zoom", "1", std::string(VELDRA_DATA) + "/examples/complet.gra"});
+    EXPECT_NE(z1.sortie.find("width=\"" ), std::string::npos);
+    const Resultat mauvais = Lance({"svg", "--zoom", "4", std::string(VELDRA_DATA) + "/examples/complet.gra"});
+    EXPECT_EQ(mauvais.statut, 2);
+    EXPECT_NE(mauvais.erreurs.find("zoom"), std::string::npos);
 }
 
 TEST_F(Cli, DumpOfTheExampleMatchesItsGoldenTable)

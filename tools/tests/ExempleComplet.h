@@ -1,0 +1,9 @@
+#pragma once
+
+class Grafcet;
+
+// The bundled complete example: a macro-step and its expansion, an OR
+// divergence and an AND divergence with their convergences, a return link,
+// receptivities and actions on the signals of the factory "Simulation"
+// operative part. Drawn click by click the way the editor does.
+void ConstruitExempleComplet(Grafcet& g);
