@@ -1,1 +1,2 @@
 # Tests of the diagram document.
+veldra_gtest(test_document test_document.cpp)
