@@ -1,11 +1,10 @@
-# Entry points. `make run` builds and starts the program, `make test` builds
+# Entry points. `make run` builds and starts the editor, `make test` builds
 # everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs all
 # tests. scripts/install-deps installs what a fresh Debian 12 lacks.
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
-EXAMPLE := data/examples/aller-retour.gra
 
 .PHONY: all run test bench clean
 
@@ -14,7 +13,7 @@ all:
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 run: all
-	$(RELEASE_DIR)/tools/veldra-cli dump $(EXAMPLE)
+	$(RELEASE_DIR)/veldra/veldra
 
 test:
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELDRA_SANITIZE=ON -DVELDRA_TESTS=ON

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+#include <string>
+
+#include "Commandes.h"
+
+class QPrinter;
+class veldraFrame;
+class veldraMDIClient;
+class veldraMDIChild;
+class GestionnaireDocuments;
+
+// The application: the target card and operative part chosen (kept in the
+// settings file), the frame with its MDI client and document manager, the
+// printer and the printing counter, and the application's own commands.
+class veldraApp : public QObject, public CibleCommandes {
+    Q_OBJECT
+public:
+    veldraApp();
+    ~veldraApp() override;
+
+    // Builds the frame (the main window) without showing it.
+    void InitMainWindow();
+    // Shows the frame and runs the event loop until it closes.
+    int Run();
+
+    char Carte() const { return carte; }
+    const std::string& NomPop() const { return nomPop; }
+    veldraFrame* Frame() const { return frame.get(); }
+    GestionnaireDocuments* Gestionnaire() const { return gestionnaire.get(); }
+    veldraMDIClient* Client() const { return client; }
+    int CompteurImpression() const { return compteurImpression; }
+
+    bool Execute(int id) override;
+    bool Etat(int id, EtatCommande& etat) override;
+
+private:
+    char carte = 0;
+    std::string nomPop;
+    veldraMDIClient* client = nullptr;
+    std::unique_ptr<GestionnaireDocuments> gestionnaire;
+    std::unique_ptr<veldraFrame> frame;
+    QPrinter* imprimante = nullptr;
+    int compteurImpression = 0;
+};
