@@ -111,10 +111,12 @@ namespace {
 
 // A font of average width w in a cell of height h is the face squeezed
 // sideways: the SVG reader draws the face at its own width, so the text is
-// scaled by w over the face's own average width at that height.
+// scaled by w over the face's own average width at that height (the
+// weighted average of the lower-case letters and the space: 0.401 em for
+// Times New Roman and Liberation Serif, 0.456 em for DejaVu Sans Condensed).
 std::string Placement(double x, int base, const TFont& f)
 {
-    const double propre = f.hauteur * (f.face == "Times New Roman" ? 0.46 : 0.55);
+    const double propre = f.hauteur * (f.face == "Times New Roman" ? 0.401 : 0.456);
     const double echelle = f.largeur > 0 && propre > 0 ? f.largeur / propre : 1.0;
     char texte[96];
     std::snprintf(texte, sizeof texte, " transform=\"translate(%g %d) scale(%.3f 1)\"", x, base,

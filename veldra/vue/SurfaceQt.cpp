@@ -1,5 +1,6 @@
 #include "vue/SurfaceQt.h"
 
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -44,6 +45,23 @@ QFont SurfaceQt::Police(const TFont& f)
     return police;
 }
 
+// The average character width as fonts of the charts' origin declare it:
+// the weighted average of the lower-case letters and the space (the weights
+// of the original font tables). A font asked with an average width of w is
+// the face scaled so that this average is w, whatever face stands in for
+// the one named.
+static double LargeurMoyenne(const QFontMetricsF& m)
+{
+    static const int poids[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20, 56,
+                                  56, 17, 4,  49, 56, 71,  31, 10, 18, 3,  18, 2, 166};
+    double somme = 0;
+    for (int i = 0; i < 26; ++i)
+        somme += poids[i] * m.horizontalAdvance(QChar('a' + i));
+    somme += poids[26] * m.horizontalAdvance(QLatin1Char(' '));
+    const double moyenne = somme / 1000.0;
+    return moyenne > 0 ? moyenne : m.averageCharWidth();
+}
+
 const SurfaceQt::Echelle& SurfaceQt::EchelleCourante()
 {
     if (echelleValide && policeEchelle == Font())
@@ -56,7 +74,7 @@ const SurfaceQt::Echelle& SurfaceQt::EchelleCourante()
     // negative one the characters' own height; 0 is the default size.
     const int hauteur = f.hauteur == 0 ? 10 : f.hauteur;
     echelle.sy = hauteur > 0 ? hauteur / cellule : -hauteur / double(TAILLE_REFERENCE);
-    const double moyenne = m.averageCharWidth();
+    const double moyenne = LargeurMoyenne(m);
     echelle.sx = f.largeur > 0 && moyenne > 0 ? f.largeur / moyenne : echelle.sy;
     echelle.montee = m.ascent() * echelle.sy;
     policeEchelle = f;
