@@ -74,6 +74,11 @@ veldraWindowView* GestionnaireDocuments::Montre(std::unique_ptr<TGrafDoc> doc)
     enfant->setWindowIcon(IconeDiagramme());
     ouverts.push_back({std::move(doc), enfant});
     MetTitre(ouverts.back());
+    connect(vue, &veldraWindowView::DiagrammeModifie, this, [this, enfant] {
+        if (Ouvert* o = Trouve(enfant))
+            MetTitre(*o);
+        emit DocumentsChanges();
+    });
     client.addSubWindow(enfant);
     enfant->showMaximized();
     client.setActiveSubWindow(enfant);

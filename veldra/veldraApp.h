@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,7 +38,17 @@ public:
     bool Execute(int id) override;
     bool Etat(int id, EtatCommande& etat) override;
 
+    // The card and operative-part commands; the dialogs can be answered by tests.
+    void ChoisitCarte();
+    void ChoisitPartieOperative();
+    // Shows a failure to write the settings (the tests replace it).
+    std::function<void(const QString&)> erreurReglages;
+    // Runs the card and operative-part dialogs; the tests answer them.
+    // Returns 1 when the dialog was closed by OK.
+    std::function<int(class QDialog&)> lanceDialogue;
+
 private:
+    void PublieSelection();
     char carte = 0;
     std::string nomPop;
     veldraMDIClient* client = nullptr;

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "ConversionTexte.h"
 #include "GestionnaireDocuments.h"
 #include "Icones.h"
 #include "Textes.h"
@@ -40,6 +41,10 @@ veldraFrame::veldraFrame(veldraApp& a, veldraMDIClient* c, GestionnaireDocuments
     connect(&gestionnaire, &GestionnaireDocuments::VueCreee, this,
             [this](veldraMDIChild*, veldraWindowView* vue) {
                 connect(vue, &veldraWindowView::TexteZoom, texteZoom, &QLabel::setText);
+                connect(vue, &veldraWindowView::ModeChange, this, [this, vue] {
+                    SuitPalette(vue);
+                    MetAJourCommandes();
+                });
                 // A new view shows "Zoom 2", whatever button is down.
                 texteZoom->setText(QStringLiteral("Zoom 2"));
                 SuitPalette(vue);
@@ -150,7 +155,7 @@ void veldraFrame::ConstruitMenus()
             menu->addAction(Cree(a.id, QString::fromUtf8(a.libelle), QString::fromUtf8(a.raccourci)));
     }
     ChangeLibelle(cmd::CARTE, textes::NomCarte(static_cast<unsigned char>(app.Carte())));
-    ChangeLibelle(cmd::PARTIE_OPERATIVE, QString::fromStdString(app.NomPop()));
+    ChangeLibelle(cmd::PARTIE_OPERATIVE, VersQString(app.NomPop()));
 }
 
 void veldraFrame::ChangeLibelle(int id, const QString& libelle)

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QAbstractButton>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -277,6 +279,51 @@ TEST_F(Shell, AboutBoxAndHelpWindow)
     ASSERT_NE(aide, nullptr);
     EXPECT_TRUE(aide->Navigateur()->toPlainText().contains("GRAFCET"));
     aide->close();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Shell, ChoosingACardWritesTheSettingAndTheCaption)
+{
+    // A card list in a data directory of the test's own.
+    QFile liste(dossier.filePath("LISTE.CAR"));
+    ASSERT_TRUE(liste.open(QIODevice::WriteOnly));
+    QByteArray octets;
+    octets.append(char(2)).append(char(0));
+    for (const auto& [nom, code] : std::vector<std::pair<QByteArray, int>>{{"Simulation", 0}, {"ORBAN", 2}}) {
+        QByteArray r = nom;
+        r.resize(20, '\0');
+        r.append(char(code)).append(char(0)).append(char(0));
+        octets.append(r);
+    }
+    octets.append(char(1));
+    liste.write(octets);
+    liste.close();
+    Demarre("[SOFTWARE\\NORIM\\VELDRA]\nPATH=" + dossier.path().toUtf8() + "/\n");
+    app->lanceDialogue = [](QDialog& d) {
+        auto* cartes = d.findChild<QComboBox*>("102");
+        if (!cartes)
+            return 2;
+        cartes->setCurrentText("ORBAN");
+        d.findChild<QAbstractButton*>("1")->click();
+        return d.result() == QDialog::Accepted ? 1 : 2;
+    };
+    frame->Commande(cmd::CARTE);
+    EXPECT_EQ(app->Carte(), 2);
+    EXPECT_EQ(A(cmd::CARTE)->text(), "ORBAN");
+    QFile reglages(dossier.filePath("veldra.ini"));
+    ASSERT_TRUE(reglages.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(reglages.readAll().contains("CARTE=2"));
+    // The choice survives a restart.
+    app.reset();
+    Demarre();
+    EXPECT_EQ(A(cmd::CARTE)->text(), "ORBAN");
+    // Cancelled: nothing changes.
+    app->lanceDialogue = [](QDialog&) { return 2; };
+    frame->Commande(cmd::CARTE);
+    EXPECT_EQ(A(cmd::CARTE)->text(), "ORBAN");
 }
 
 } // namespace

@@ -181,7 +181,7 @@ TEST(CommandesZoom, OnlyTheViewsOwnCommandsAreHandled)
     EtatCommande etat;
     EXPECT_TRUE(v.vue->Etat(cmd::COPIER_VERS, etat));
     EXPECT_TRUE(etat.actif);
-    for (int id : std::initializer_list<int>{cmd::GENERER, cmd::EFFACER, cmd::NUMEROTATION, cmd::OUVRIR, 0, -1}) {
+    for (int id : std::initializer_list<int>{cmd::OUVRIR, cmd::SAUVEGARDER, 0, -1}) {
         EtatCommande autre;
         EXPECT_FALSE(v.vue->Etat(id, autre)) << id;
         EXPECT_FALSE(v.vue->Execute(id)) << id;

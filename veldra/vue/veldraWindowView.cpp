@@ -17,6 +17,8 @@
 #include "vue/CadreSelection.h"
 #include "vue/Select.h"
 #include "vue/SurfaceQt.h"
+#include "edition/Edition.h"
+#include <QMouseEvent>
 
 namespace {
 
@@ -87,6 +89,8 @@ veldraWindowView::veldraWindowView(TGrafDoc& doc, short zoom, QWidget* parent)
 
     // The window's set-up: the diagram file is read when the document has one.
     Doc->Open(0, nullptr);
+    // Moves between the clicks of a return link, with no button down, drive its band.
+    viewport()->setMouseTracking(true);
 }
 
 veldraWindowView::~veldraWindowView()
@@ -215,10 +219,13 @@ bool veldraWindowView::Execute(int id)
     case cmd::COPIER_VERS:
         CopieVersPressePapiers();
         return true;
-    // The editing commands (undo, delete, clear, renumber, the palette) and
-    // the generation command join here with the editing tools.
-    default:
-        return false;
+    default: {
+        const short mode = Mode, outil = Tool;
+        const bool gere = edition::Execute(*this, id);
+        if (gere && (mode != Mode || outil != Tool))
+            emit ModeChange();
+        return gere;
+    }
     }
 }
 
@@ -235,8 +242,46 @@ bool veldraWindowView::Etat(int id, EtatCommande& etat)
         etat.actif = true;
         etat.coche = false;
         return true;
-    // The enablers of the editing commands join here with the editing tools.
     default:
-        return false;
+        return edition::Etat(*this, id, etat);
     }
+}
+
+void veldraWindowView::Modifie()
+{
+    if (Doc)
+        Doc->Modif();
+    emit DiagrammeModifie();
+}
+
+void veldraWindowView::Repeint() { viewport()->update(); }
+
+void veldraWindowView::mousePressEvent(QMouseEvent* e)
+{
+    const TPoint p = VersDiagramme(e->position().toPoint());
+    if (e->button() == Qt::LeftButton)
+        edition::Presse(*this, p);
+    else if (e->button() == Qt::RightButton)
+        edition::Annule(*this);
+    emit ModeChange();
+}
+
+void veldraWindowView::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    // The key flags of the gesture: the left button that made it, and Shift
+    // and Ctrl as they are at the release.
+    unsigned drapeaux = edition::BOUTON_GAUCHE;
+    if (e->modifiers() & Qt::ShiftModifier)
+        drapeaux |= edition::MAJ;
+    if (e->modifiers() & Qt::ControlModifier)
+        drapeaux |= edition::CTRL;
+    edition::Relache(*this, VersDiagramme(e->position().toPoint()), drapeaux);
+    emit ModeChange();
+}
+
+void veldraWindowView::mouseMoveEvent(QMouseEvent* e)
+{
+    edition::Bouge(*this, VersDiagramme(e->position().toPoint()));
 }

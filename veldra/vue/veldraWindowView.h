@@ -57,13 +57,27 @@ public:
     // (for the clipboard and the tests, into an image of the viewport).
     void Peint(class QPainter& p);
 
+    // The diagram changed: the document is marked modified (its generated
+    // code no longer matches) and the change is announced.
+    void Modifie();
+    // The view is repainted, erased first.
+    void Repeint();
+
 signals:
     // The status bar's zoom text changes: "Zoom 1", "Zoom 2" or "Zoom 3".
     void TexteZoom(const QString& texte);
+    // An editing operation changed the diagram.
+    void DiagrammeModifie();
+    // The editing state changed (mode, tool, selection, a press or a release
+    // done): the palette and the command states follow it.
+    void ModeChange();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
 
 public:
     // Editing state, read and written by the editing tools.
