@@ -96,8 +96,10 @@ bool GestionnaireDocuments::OuvreChemin(const QString& chemin)
 {
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
     if (EstNomenclature(absolu)) {
-        dialogues.information(fenetre, QStringLiteral("La nomenclature de la cible s'affichera dans une prochaine version de Veldra :\n") + absolu);
-        return false;
+        // The nomenclature shows the selected operative part, whatever list file was named.
+        if (ouvreNomenclature)
+            ouvreNomenclature();
+        return ouvreNomenclature != nullptr;
     }
     if (!EstDiagramme(absolu))
         return false;

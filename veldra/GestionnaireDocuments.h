@@ -40,6 +40,8 @@ public:
     Dialogues dialogues;
     // The zoom the zoom buttons of the toolbar ask for new views.
     std::function<short()> zoomDemande = [] { return short(2); };
+    // Opens the target nomenclature (the ".lst" template).
+    std::function<void()> ouvreNomenclature;
 
     // A new untitled, empty diagram.
     veldraWindowView* Nouveau();

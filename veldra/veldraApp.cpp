@@ -1,6 +1,8 @@
 #include "veldraApp.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
 #include <QLabel>
 
 #include "FenetreAide.h"
@@ -9,6 +11,15 @@
 #include "ConversionTexte.h"
 #include "Textes.h"
 #include "cible/TCarteC.h"
+#include "impression/ServicesImpression.h"
+#include "impression/VerificationImprimante.h"
+#include "nomenclature/TNomDoc.h"
+#include "nomenclature/TNomGraf.h"
+#include "nomenclature/TNomView.h"
+#include "veldraMDIChild.h"
+#include "Icones.h"
+#include "doc/TGrafDoc.h"
+#include "vue/veldraWindowView.h"
 #include "cible/TPartOp.h"
 #include <QMessageBox>
 #include "GestionnaireDocuments.h"
@@ -74,6 +85,7 @@ void veldraApp::ChoisitPartieOperative()
 
 veldraApp::~veldraApp()
 {
+    veldraWindowView::Impression = nullptr;
     // The frame owns the client and the views; the documents go after them.
     frame.reset();
     gestionnaire.reset();
@@ -85,8 +97,27 @@ void veldraApp::InitMainWindow()
     EnregistrePoliceSymboles();
     client = new veldraMDIClient;
     gestionnaire = std::make_unique<GestionnaireDocuments>(*client, nullptr);
+    impression = std::make_unique<ServicesImpression>(compteurImpression);
+    verification = std::make_unique<VerificationImprimante>(*impression);
+    // The views know they are painting a page while the counter is raised.
+    veldraWindowView::Impression = [this] { return compteurImpression != 0; };
+    client->impression = impression.get();
+    client->documentCourant = [this] { return gestionnaire->DocumentCourant(); };
+    // The card is read again from the settings, as another window may have changed it.
+    client->carte = [this] {
+        std::string valeur;
+        if (Reglages().Lit(Reglages::CLE_CIBLE, "CARTE", valeur))
+            carte = Reglages().Carte();
+        return short(static_cast<unsigned char>(carte));
+    };
+    gestionnaire->ouvreNomenclature = [this] { NomenclatureCible(); };
     frame = std::make_unique<veldraFrame>(*this, client, *gestionnaire);
     frame->resize(1000, 720);
+    // The default printer may change while the editor runs: checked when it comes to the front.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState e) {
+        if (e == Qt::ApplicationActive && verification)
+            verification->Verifie();
+    });
 }
 
 int veldraApp::Run()
@@ -118,9 +149,41 @@ bool veldraApp::Execute(int id)
     case cmd::PARTIE_OPERATIVE:
         ChoisitPartieOperative();
         return true;
+    case cmd::NOMENCLATURE_CIBLE:
+        NomenclatureCible();
+        return true;
+    case cmd::NOMENCLATURE_GRAFCET:
+        NomenclatureGrafcet();
+        return true;
     default:
         return false;
     }
+}
+
+void veldraApp::NomenclatureCible()
+{
+    auto* vue = new TNomView(std::make_unique<TNomDoc>());
+    auto* enfant = new QMdiSubWindow;
+    enfant->setWidget(vue);
+    enfant->setAttribute(Qt::WA_DeleteOnClose);
+    enfant->setWindowIcon(IconeNomenclature());
+    enfant->setWindowTitle(QStringLiteral("Nomenclature"));
+    client->addSubWindow(enfant);
+    enfant->showMaximized();
+}
+
+void veldraApp::NomenclatureGrafcet()
+{
+    TNomGraf* vue = TNomGraf::Cree(gestionnaire->DocumentCourant());
+    if (!vue)
+        return;
+    auto* enfant = new QMdiSubWindow;
+    enfant->setWidget(vue);
+    enfant->setAttribute(Qt::WA_DeleteOnClose);
+    enfant->setWindowIcon(IconeNomenclature());
+    enfant->setWindowTitle(QString::fromUtf8(TNomGraf::LEGENDE));
+    client->addSubWindow(enfant);
+    enfant->showMaximized();
 }
 
 bool veldraApp::Etat(int id, EtatCommande& etat)
@@ -131,7 +194,12 @@ bool veldraApp::Etat(int id, EtatCommande& etat)
     case cmd::AIDE:
     case cmd::CARTE:
     case cmd::PARTIE_OPERATIVE:
+    case cmd::NOMENCLATURE_CIBLE:
         etat.actif = true;
+        return true;
+    case cmd::NOMENCLATURE_GRAFCET:
+        // Available once the current diagram has been generated without error.
+        etat.actif = TNomGraf::Disponible(gestionnaire ? gestionnaire->DocumentCourant() : nullptr);
         return true;
     default:
         return false;

@@ -9,6 +9,8 @@
 #include "Commandes.h"
 
 class QPrinter;
+class ServicesImpression;
+class VerificationImprimante;
 class veldraFrame;
 class veldraMDIClient;
 class veldraMDIChild;
@@ -34,6 +36,10 @@ public:
     GestionnaireDocuments* Gestionnaire() const { return gestionnaire.get(); }
     veldraMDIClient* Client() const { return client; }
     int CompteurImpression() const { return compteurImpression; }
+    ServicesImpression* Impression() const { return impression.get(); }
+    // The nomenclature commands.
+    void NomenclatureCible();
+    void NomenclatureGrafcet();
 
     bool Execute(int id) override;
     bool Etat(int id, EtatCommande& etat) override;
@@ -54,6 +60,8 @@ private:
     veldraMDIClient* client = nullptr;
     std::unique_ptr<GestionnaireDocuments> gestionnaire;
     std::unique_ptr<veldraFrame> frame;
-    QPrinter* imprimante = nullptr;
     int compteurImpression = 0;
+    // The printer (created on first use) and the check of the default printer.
+    std::unique_ptr<ServicesImpression> impression;
+    std::unique_ptr<VerificationImprimante> verification;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMdiArea>
+#include <functional>
 
 #include "Commandes.h"
 
@@ -13,6 +14,11 @@ public:
 
     bool Execute(int id) override;
     bool Etat(int id, EtatCommande& etat) override;
+
+    // What the run and print commands need from the application.
+    std::function<class TGrafDoc*()> documentCourant;
+    std::function<short()> carte;
+    class ServicesImpression* impression = nullptr;
 
 signals:
     void FichiersDeposes(const QStringList& chemins);

@@ -18,6 +18,10 @@
 #include "vue/Select.h"
 #include "vue/SurfaceQt.h"
 #include "edition/Edition.h"
+#include "generation/BGene.h"
+#include "generation/CommandeGeneration.h"
+#include "SelectionCible.h"
+#include <QDir>
 #include <QMouseEvent>
 
 namespace {
@@ -219,6 +223,14 @@ bool veldraWindowView::Execute(int id)
     case cmd::COPIER_VERS:
         CopieVersPressePapiers();
         return true;
+    case cmd::GENERER:
+        if (Doc) {
+            GenDialog = GenereDepuis(this, *Doc, SelectionCible::Courante(), QDir::currentPath());
+            if (GenDialog)
+                connect(GenDialog.data(), &BGene::Commande, this, &veldraWindowView::Commande);
+            emit DiagrammeModifie(); // the generated flag and the error marks changed
+        }
+        return true;
     default: {
         const short mode = Mode, outil = Tool;
         const bool gere = edition::Execute(*this, id);
@@ -239,6 +251,7 @@ bool veldraWindowView::Etat(int id, EtatCommande& etat)
         etat.coche = Zoom == id - cmd::ZOOM1 + 1;
         return true;
     case cmd::COPIER_VERS:
+    case cmd::GENERER:
         etat.actif = true;
         etat.coche = false;
         return true;

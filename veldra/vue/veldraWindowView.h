@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPointer>
 #include <QRegion>
 #include <functional>
 #include <memory>
@@ -68,6 +69,8 @@ signals:
     void TexteZoom(const QString& texte);
     // An editing operation changed the diagram.
     void DiagrammeModifie();
+    // A command for the frame to run (the generation dialog's run buttons).
+    void Commande(int id);
     // The editing state changed (mode, tool, selection, a press or a release
     // done): the palette and the command states follow it.
     void ModeChange();
@@ -89,7 +92,7 @@ public:
     std::unique_ptr<CadreSelection> SelHandle;
     int Tracking = 0;
     std::unique_ptr<Select> Tracker;
-    BGene* GenDialog = nullptr;
+    QPointer<BGene> GenDialog;
     TGrafDoc* Doc = nullptr;
 
 private:
