@@ -327,3 +327,54 @@ TEST_F(Shell, ChoosingACardWritesTheSettingAndTheCaption)
 }
 
 } // namespace
+
+#include <QTimer>
+#include "GrafcetWindow.h"
+
+namespace {
+
+TEST_F(Shell, GenerationEnablesTheRunCommandsUntilTheNextEdit)
+{
+    Demarre("[SOFTWARE\\NORIM\\VELDRA]\nPATH=" + QByteArray(VELDRA_DONNEES)
+            + "\n[SOFTWARE\\NORIM\\VELDRA\\CIBLE]\nCARTE=0\nP_OPERA=Chariot\n");
+    const QString avant = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    ASSERT_TRUE(gestionnaire->OuvreChemin(Copie("aller-retour.gra")));
+    EXPECT_FALSE(A(cmd::SIMULATION)->isEnabled());
+    frame->Commande(cmd::GENERER);
+    EXPECT_TRUE(A(cmd::SIMULATION)->isEnabled());
+    EXPECT_FALSE(A(cmd::EXECUTION)->isEnabled()); // card 0 is the simulation
+    EXPECT_TRUE(A(cmd::NOMENCLATURE_GRAFCET)->isEnabled());
+
+    // tmp.txt holds what the command-line tool generates for the same chart.
+    const std::string commande = std::string(VELDRA_CLI) + " generate --data " + VELDRA_DONNEES
+                                 + " --card 0 --pop Chariot " + Copie("aller-retour.gra").toStdString()
+                                 + " >" + dossier.filePath("cli.txt").toStdString() + " 2>/dev/null";
+    ASSERT_EQ(std::system(commande.c_str()), 0);
+    QFile tmp(dossier.filePath("tmp.txt")), cli(dossier.filePath("cli.txt"));
+    ASSERT_TRUE(tmp.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(cli.open(QIODevice::ReadOnly));
+    EXPECT_EQ(tmp.readAll(), cli.readAll());
+
+    // The run window opens in a modal loop; closing it gives control back.
+    bool ouverte = false;
+    QTimer::singleShot(50, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* f = qobject_cast<GrafcetWindow*>(w)) {
+                ouverte = true;
+                f->close();
+            }
+        }
+    });
+    frame->Commande(cmd::SIMULATION);
+    EXPECT_TRUE(ouverte);
+
+    // Any edit makes the generated code stale: the run commands go off.
+    gestionnaire->VueCourante()->Execute(cmd::NUMEROTATION);
+    frame->MetAJourCommandes();
+    EXPECT_FALSE(A(cmd::SIMULATION)->isEnabled());
+    EXPECT_FALSE(A(cmd::NOMENCLATURE_GRAFCET)->isEnabled());
+    QDir::setCurrent(avant);
+}
+
+} // namespace
