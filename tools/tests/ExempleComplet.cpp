@@ -4,7 +4,7 @@
 #include "Grafcet.h"
 #include "elements/SGrafcet.h"
 
-void ConstruitExempleComplet(Grafcet& g)
+void DessineStructureComplete(Grafcet& g)
 {
     EditeurSimule ed(g);
     ed.Clic(ETAPE_INITIALE, TPoint(100, 40));
@@ -30,6 +30,11 @@ void ConstruitExempleComplet(Grafcet& g)
     ed.Clic(ETAPE, TPoint(300, 74));
     ed.Clic(TRANSITION, TPoint(300, 108));
     ed.Clic(MACRO_F, TPoint(300, 120));
+}
+
+void ConstruitExempleComplet(Grafcet& g)
+{
+    DessineStructureComplete(g);
     g.NumEtape();
 
     // Receptivities of the transitions, in list order.

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 
 #include "EditeurSimule.h"
+#include "ExempleComplet.h"
 #include "FixturesPop.h"
 #include "Grafcet.h"
 #include "elements/Elements.h"
@@ -82,30 +83,7 @@ const Cas cas[] = {
     {"tolb", 5, [](Grafcet& g) { Cycle(g, "dcy", "a1", "P=10|P=ORIG|DEP=20|REC=100|"); }},
     {"divergences-macro", 0,
      [](Grafcet& g) {
-         EditeurSimule ed(g);
-         ed.Clic(ETAPE_INITIALE, TPoint(100, 40));
-         ed.Clic(TRANSITION, TPoint(100, 70));
-         ed.Clic(MACRO, TPoint(100, 84));
-         ed.Clic(TRANSITION, TPoint(100, 118));
-         ed.Clic(ETAPE, TPoint(100, 128));
-         ed.Clic(DIV_OU, TPoint(100, 160));
-         ed.Clic(ETAPE, TPoint(100, 168));
-         ed.Branche(ETAPE, TPoint(100, 168), TPoint(170, 175));
-         ed.Clic(CONV_OU, TPoint(100, 210));
-         ed.Relie(TPoint(100, 230), TPoint(170, 210));
-         ed.Clic(ETAPE, TPoint(100, 232));
-         ed.Clic(DIV_ET, TPoint(100, 262));
-         ed.Clic(ETAPE, TPoint(100, 280));
-         ed.Branche(ETAPE, TPoint(100, 280), TPoint(170, 290));
-         ed.Clic(ETAPE, TPoint(170, 310));
-         ed.Clic(CONV_ET, TPoint(100, 310));
-         ed.Relie(TPoint(100, 316), TPoint(170, 355));
-         ed.Retour(TPoint(100, 370), TPoint(60, 0), TPoint(100, 40));
-         ed.Clic(MACRO_E, TPoint(300, 40));
-         ed.Clic(TRANSITION, TPoint(300, 60));
-         ed.Clic(ETAPE, TPoint(300, 74));
-         ed.Clic(TRANSITION, TPoint(300, 108));
-         ed.Clic(MACRO_F, TPoint(300, 120));
+         DessineStructureComplete(g);
          g.NumEtape();
          // Receptivities in list order of the transitions, actions on a few steps.
          const char* receptivites[] = {"dcy", "a0", "a1", "\xAF" "a1", "t/x30/10", "a0.a1",

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "EditeurSimule.h"
+#include "ExempleComplet.h"
 #include "Grafcet.h"
 #include "elements/SGrafcet.h"
 #include "io/EcritureSure.h"
@@ -78,34 +79,8 @@ TEST_F(Scenario, ChartDrawnEditedAndSaved)
     const long vivantsAvant = SGrafcet::NbVivants();
     {
         EditeurSimule ed(g);
-        // Main chain: initial step, transition, macro-step, transition, step.
-        ed.Clic(ETAPE_INITIALE, TPoint(100, 40));
-        ed.Clic(TRANSITION, TPoint(100, 70));
-        ed.Clic(MACRO, TPoint(100, 84));
-        ed.Clic(TRANSITION, TPoint(100, 118));
-        ed.Clic(ETAPE, TPoint(100, 128));
-        // OR divergence with two branches, closed on an OR convergence.
-        ed.Clic(DIV_OU, TPoint(100, 160));
-        ed.Clic(ETAPE, TPoint(100, 168));
-        ed.Branche(ETAPE, TPoint(100, 168), TPoint(170, 175));
-        ed.Clic(CONV_OU, TPoint(100, 210));
-        ed.Relie(TPoint(100, 230), TPoint(170, 210));
-        // AND divergence with two branches of different lengths, closed on an AND convergence.
-        ed.Clic(ETAPE, TPoint(100, 232));
-        ed.Clic(DIV_ET, TPoint(100, 262));
-        ed.Clic(ETAPE, TPoint(100, 280));
-        ed.Branche(ETAPE, TPoint(100, 280), TPoint(170, 290));
-        ed.Clic(ETAPE, TPoint(170, 310));
-        ed.Clic(CONV_ET, TPoint(100, 310));
-        ed.Relie(TPoint(100, 316), TPoint(170, 355));
-        // Return link from the end of the chain to the initial step.
-        ed.Retour(TPoint(100, 370), TPoint(60, 0), TPoint(100, 40));
-        // The macro-step's expansion, beside the main chain.
-        ed.Clic(MACRO_E, TPoint(300, 40));
-        ed.Clic(TRANSITION, TPoint(300, 60));
-        ed.Clic(ETAPE, TPoint(300, 74));
-        ed.Clic(TRANSITION, TPoint(300, 108));
-        ed.Clic(MACRO_F, TPoint(300, 120));
+        // The structure of the complete example, clicked as in the editor.
+        DessineStructureComplete(g);
         TPoint commentaire(200, 10);
         g.Ajoute(COMMENTAIRE, commentaire, AUCUN);
         g.MString(commentaire, "Chariot : aller, retour");
