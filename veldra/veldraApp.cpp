@@ -30,6 +30,11 @@
 
 veldraApp::veldraApp()
 {
+    // The first start gives the user a data directory of his own; without
+    // one the bundled directory serves.
+    std::string erreur;
+    if (!Reglages().SemeDonnees(&erreur))
+        qWarning("veldra: %s", erreur.c_str());
     const Reglages reglages;
     carte = reglages.Carte();
     nomPop = reglages.NomPop();

@@ -183,6 +183,53 @@ bool Reglages::Sauve(std::string* erreur) const
         erreur);
 }
 
+std::string Reglages::DossierDonneesUtilisateur()
+{
+    if (const char* env = std::getenv("VELDRA_SETTINGS"); env && *env) {
+        const std::string chemin = env;
+        const auto barre = chemin.find_last_of('/');
+        return (barre == std::string::npos ? std::string(".") : chemin.substr(0, barre)) + "/donnees/";
+    }
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/')
+        base = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = std::string(home) + "/.local/share";
+    else
+        base = ".";
+    return base + "/veldra/donnees/";
+}
+
+bool Reglages::SemeDonnees(std::string* erreur)
+{
+    std::string chemin;
+    if (Lit(CLE_VELDRA, "PATH", chemin) && !chemin.empty())
+        return true;
+    const std::string dossier = DossierDonneesUtilisateur();
+    if (!CreeDossiers(dossier.substr(0, dossier.size() - 1))) {
+        if (erreur)
+            *erreur = "impossible de créer " + dossier + " : " + RaisonSysteme(errno);
+        return false;
+    }
+    for (const char* nom : {"LISTE.CAR", "p_opera.lst", "ombrix.ctt"}) {
+        const std::string cible = dossier + nom;
+        struct stat st {};
+        if (::stat(cible.c_str(), &st) == 0)
+            continue; // the user's own copy stays
+        std::ifstream source(DonneesFournies() + nom, std::ios::binary);
+        if (!source)
+            continue; // nothing bundled under that name
+        const std::string octets((std::istreambuf_iterator<char>(source)), {});
+        if (!EcritureSure(
+                cible,
+                [&octets](FILE* f) { return std::fwrite(octets.data(), 1, octets.size(), f) == octets.size(); },
+                erreur))
+            return false;
+    }
+    Ecrit(CLE_VELDRA, "PATH", dossier);
+    return Sauve(erreur);
+}
+
 std::string Reglages::RepertoireDonnees() const
 {
     std::string d = Lit(CLE_VELDRA, "PATH", "");

@@ -48,6 +48,17 @@ public:
     // The data directory built with the program.
     static std::string DonneesFournies();
 
+    // On the editor's first start, when no data directory is set: a data
+    // directory of the user's own is made and seeded with the bundled card
+    // list, operative parts and constants, and "PATH" names it, so that the
+    // operative parts the user adds never go into the program's files. It
+    // lies beside the settings file when VELDRA_SETTINGS names one, else in
+    // the user's XDG data directory. Files already there are kept. False,
+    // with the reason, when it could not be made (the bundled directory is
+    // then used); true when there was nothing to do or it was made.
+    bool SemeDonnees(std::string* erreur = nullptr);
+    static std::string DossierDonneesUtilisateur();
+
 private:
     struct Section {
         std::string nom;

@@ -90,3 +90,41 @@ TEST(Reglages, LocationFromTheEnvironment)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Reglages, FirstStartSeedsADataDirectoryOfTheUsersOwn)
+{
+    Dossier d("veldra-semis");
+    const char* avant = std::getenv("VELDRA_SETTINGS");
+    const std::string sauve = avant ? avant : "";
+    const std::string chemin = (d / "veldra.ini").string();
+    ::setenv("VELDRA_SETTINGS", chemin.c_str(), 1);
+    {
+        Reglages r(chemin);
+        std::string erreur;
+        ASSERT_TRUE(r.SemeDonnees(&erreur)) << erreur;
+    }
+    const std::string donnees = d.Prefixe() + "donnees/";
+    EXPECT_EQ(Reglages(chemin).RepertoireDonnees(), donnees);
+    for (const char* nom : {"LISTE.CAR", "p_opera.lst", "ombrix.ctt"}) {
+        SCOPED_TRACE(nom);
+        EXPECT_EQ(fixtures::Lit(donnees + nom), fixtures::Lit(Reglages::DonneesFournies() + nom));
+    }
+    // The user's files are kept, and a set directory is left alone.
+    fixtures::Ecrit(donnees + "p_opera.lst", {0, 0});
+    Reglages r(chemin);
+    r.Ecrit(Reglages::CLE_VELDRA, "PATH", "");
+    EXPECT_TRUE(r.SemeDonnees());
+    EXPECT_EQ(fixtures::Lit(donnees + "p_opera.lst"), (std::vector<unsigned char>{0, 0}));
+    Reglages autre((d / "autre.ini").string());
+    autre.Ecrit(Reglages::CLE_VELDRA, "PATH", "/srv/veldra/");
+    EXPECT_TRUE(autre.SemeDonnees());
+    EXPECT_EQ(autre.RepertoireDonnees(), "/srv/veldra/");
+    if (avant)
+        ::setenv("VELDRA_SETTINGS", sauve.c_str(), 1);
+    else
+        ::unsetenv("VELDRA_SETTINGS");
+}
+
+} // namespace
