@@ -41,6 +41,8 @@ veldraFrame::veldraFrame(veldraApp& a, veldraMDIClient* c, GestionnaireDocuments
     connect(&gestionnaire, &GestionnaireDocuments::VueCreee, this,
             [this](veldraMDIChild*, veldraWindowView* vue) {
                 connect(vue, &veldraWindowView::TexteZoom, texteZoom, &QLabel::setText);
+                // The generation dialog's run buttons come back as commands.
+                connect(vue, &veldraWindowView::Commande, this, &veldraFrame::Commande);
                 connect(vue, &veldraWindowView::ModeChange, this, [this, vue] {
                     SuitPalette(vue);
                     MetAJourCommandes();

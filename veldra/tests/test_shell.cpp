@@ -369,6 +369,26 @@ TEST_F(Shell, GenerationEnablesTheRunCommandsUntilTheNextEdit)
     frame->Commande(cmd::SIMULATION);
     EXPECT_TRUE(ouverte);
 
+    // "Simuler" in the generation dialog runs the same command.
+    frame->Commande(cmd::GENERER);
+    QAbstractButton* simuler = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->windowTitle() == QString::fromUtf8("Génération"))
+            simuler = w->findChild<QAbstractButton*>("105");
+    }
+    ASSERT_NE(simuler, nullptr);
+    ouverte = false;
+    QTimer::singleShot(50, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* f = qobject_cast<GrafcetWindow*>(w)) {
+                ouverte = true;
+                f->close();
+            }
+        }
+    });
+    simuler->click();
+    EXPECT_TRUE(ouverte);
+
     // Any edit makes the generated code stale: the run commands go off.
     gestionnaire->VueCourante()->Execute(cmd::NUMEROTATION);
     frame->MetAJourCommandes();
