@@ -29,14 +29,11 @@ public:
     int SetBkMode(int mode);
     TColor SetBkColor(TColor couleur);
 
-    // Selecting replaces the current object; restoring brings back the one
-    // that was there before the first selection since the last restore.
-    void SelectObject(const TPen& p);
-    void SelectObject(const TBrush& b);
-    void SelectObject(const TFont& f);
-    void RestorePen();
-    void RestoreBrush();
-    void RestoreFont();
+    // Selecting replaces the current object; a Garde restores the objects
+    // that were current when it was made.
+    void SelectObject(const TPen& p) { stylo = p; }
+    void SelectObject(const TBrush& b) { pinceau = b; }
+    void SelectObject(const TFont& f) { police = f; }
 
     // Keeps the pen, brush and font current when built and puts them back
     // when it goes: an element leaves the surface as it found it.
@@ -77,12 +74,6 @@ private:
     TPen stylo;
     TBrush pinceau;
     TFont police;
-    TPen styloAvant;
-    TBrush pinceauAvant;
-    TFont policeAvant;
-    bool styloChange = false;
-    bool pinceauChange = false;
-    bool policeChange = false;
     int modeFond = OPAQUE;
     TColor couleurFond = TColor::White;
 };

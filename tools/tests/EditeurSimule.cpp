@@ -1,26 +1,10 @@
 #include "EditeurSimule.h"
 
+#include "Accroche.h"
+
 #include "elements/SGrafcet.h"
 
-bool EditeurSimule::Accroche(TPoint& p, short& type) const
-{
-    type = AUCUN;
-    bool ok = g.coord(p, type);
-    if (!ok) {
-        short dist = 50;
-        TPoint meilleur = p;
-        g.SEL(p, dist, meilleur);
-        if (dist < 20) {
-            p = meilleur;
-            ok = g.coord(p, type);
-        }
-    }
-    if (type == ACTION) {
-        p.x -= 20;
-        ok = g.coord(p, type);
-    }
-    return ok;
-}
+bool EditeurSimule::Accroche(TPoint& p, short& type) const { return ::Accroche(g, p, type); }
 
 void EditeurSimule::Clic(short outil, TPoint p)
 {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "Accroche.h"
 #include "Commandes.h"
 #include "platform/TPoint.h"
 
@@ -17,10 +18,8 @@ namespace edition {
 // Key flags of a release, as the tools test them.
 enum : unsigned { BOUTON_GAUCHE = 1, MAJ = 4, CTRL = 8 };
 
-// Snaps p to the attach point of the element above it, or of the nearest
-// element within 20 units; a click on an action block snaps to its step.
-// Gives the previous type (−1 when none) and whether a point was found.
-bool Accroche(const Grafcet& g, TPoint& p, short& type);
+// The snapping of clicks (Accroche.h) serves every mode.
+using ::Accroche;
 
 void Presse(veldraWindowView& v, TPoint p);
 void Relache(veldraWindowView& v, TPoint p, unsigned drapeaux);

@@ -1,8 +1,7 @@
-#include "Grafcet.h"
-#include "edition/Edition.h"
-#include "elements/SGrafcet.h"
+#include "Accroche.h"
 
-namespace edition {
+#include "Grafcet.h"
+#include "elements/SGrafcet.h"
 
 bool Accroche(const Grafcet& g, TPoint& p, short& type)
 {
@@ -23,5 +22,3 @@ bool Accroche(const Grafcet& g, TPoint& p, short& type)
     }
     return ok;
 }
-
-} // namespace edition
